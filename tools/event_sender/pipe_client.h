@@ -1,0 +1,25 @@
+// The client side of the service's pipe: one message per connection, no reply.
+#pragma once
+
+#include <windows.h>
+
+constexpr wchar_t ServicePipeName[] = L"\\\\.\\pipe\\tvQ41Pipe";
+
+// How long a client waits for the one pipe instance when the service is busy
+// with another client.
+constexpr DWORD BusyPipeWaitMs = 5000;
+
+enum class PostResult {
+  Delivered,    // written, and the service has let the client go
+  NoService,    // nobody listens, or the pipe stayed busy
+  WriteFailed,  // connected, but the message could not be written
+};
+
+struct PostOutcome {
+  PostResult result;
+  DWORD error;  // GetLastError() of the failing call
+};
+
+// Connects, writes `length` bytes in one write and waits until the service has
+// disconnected, which it does once the event has been carried out.
+PostOutcome PostEventMessage(const void* bytes, DWORD length, DWORD busyWaitMs = BusyPipeWaitMs);
