@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds both targets and runs every test under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/install-packages.sh"
+"$root/scripts/build.sh"
+
+source "$root/scripts/wine-session.sh"
+trap stop_wine_session EXIT
+start_wine_session "$root/build/wine-prefix"
+ctest --test-dir "$root/build/x64" --output-on-failure -j "$(nproc)" --timeout 300 "$@"
