@@ -52,12 +52,20 @@ prepare_prefix() {
   # Wine draws the GUI font with Tahoma; Chinese glyphs fall back to WenQuanYi.
   wine_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' Tahoma \
     REG_MULTI_SZ 'wqy-microhei.ttc,WenQuanYi Micro Hei'
+  # As on Windows, .exe files are "exefile", whose icon is the file's own:
+  # without it the shell gives every program a blank document icon.
+  wine_reg 'HKCR\.exe' '' REG_SZ exefile
   "$WINESERVER64" -k
   "$WINESERVER64" -w
   touch "$WINEPREFIX/.tvq41-ready"
 }
 
-wine_reg() { "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+# wine_reg <key> <value name, empty for the default value> <type> <data>
+wine_reg() {
+  local name=(/v "$2")
+  [ -z "$2" ] && name=(/ve)
+  "$WINE64" reg add "$1" "${name[@]}" /t "$3" /d "$4" /f >/dev/null 2>&1
+}
 
 start_wine_session() {
   export WINEPREFIX=$1

@@ -4,16 +4,15 @@
 // the variable reaches it through the service's environment.
 #include <windows.h>
 
-#include "common/program_paths.h"
+#include "common/report_reader.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t folder[PathCapacity];
   wchar_t reportPath[PathCapacity] = L"";
   if (GetProgramFolder(folder)) MakeReportPath(folder, reportPath);
-  wchar_t type[ReportValueCapacity] = L"";
-  wchar_t printer[ReportValueCapacity] = L"";
-  GetPrivateProfileStringW(ReportSection, ReportKeyType, L"", type, ReportValueCapacity, reportPath);
-  GetPrivateProfileStringW(ReportSection, ReportKeyPrinter, L"", printer, ReportValueCapacity, reportPath);
+  wchar_t type[ReportValueCapacity];
+  wchar_t printer[ReportValueCapacity];
+  ReadReport(reportPath, type, printer);
 
   wchar_t logPath[PathCapacity];
   if (GetEnvironmentVariableW(L"TVQ41_LAUNCH_LOG", logPath, PathCapacity) - 1 >= PathCapacity - 1) return 1;
