@@ -36,5 +36,8 @@ void LaunchBox() {
   launch.lpFile = BoxFileName;
   launch.lpDirectory = ServiceFolder;
   launch.nShow = SW_SHOW;
-  if (ShellExecuteExW(&launch) && launch.hProcess != nullptr) CloseHandle(launch.hProcess);
+  if (!ShellExecuteExW(&launch) || launch.hProcess == nullptr) return;
+  // The next event rewrites "box.ini": let this box read its own event first.
+  WaitForInputIdle(launch.hProcess, BoxStartWaitMs);
+  CloseHandle(launch.hProcess);
 }

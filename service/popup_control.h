@@ -19,5 +19,11 @@ void ClosePopups(const wchar_t* title);
 
 bool PopupExists(const wchar_t* title);
 
-// Starts "tvQ41Box.exe" from ServiceFolder when it is there; does not wait.
+// How long LaunchBox waits for a started box to have read "box.ini" and shown
+// its popup (to wait for input) before the next event may rewrite the file.
+// A box that is slower than this, or hangs, is left to itself.
+constexpr DWORD BoxStartWaitMs = 2000;
+
+// Starts "tvQ41Box.exe" from ServiceFolder when it is there, and waits until
+// it has taken its event, at most BoxStartWaitMs.
 void LaunchBox();

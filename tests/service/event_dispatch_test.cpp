@@ -104,4 +104,13 @@ TEST_F(EventReportTest, TypeOnlyEventOnAFreshReportLeavesPrinterAbsent) {
   EXPECT_EQ(SettledLaunches(1), std::vector<std::wstring>{L"netbusy|"});
 }
 
+// Events in quick succession each rewrite "box.ini"; every box must still
+// find the event it was started for.
+TEST_F(EventReportTest, EveryBoxFindsTheEventItWasStartedFor) {
+  const char* const events[] = {"connect_A", "disconnect_B", "netbusy_C", "newconnect", "labelmore_D", "dpi_E"};
+  for (const char* event : events) Send(event);
+  EXPECT_EQ(SettledLaunches(6), (std::vector<std::wstring>{L"connect|A", L"disconnect|B", L"netbusy|B",
+                                                            L"newconnect|B", L"labelmore|D", L"dpi|E"}));
+}
+
 }  // namespace

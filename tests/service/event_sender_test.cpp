@@ -3,25 +3,10 @@
 
 namespace {
 
-struct SenderRun {
-  DWORD exitCode;
-};
-
 DWORD RunSender(const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + BuildFolder() + L"tvQ41Send.exe\" " + arguments;
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started = {};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &started)) {
-    return static_cast<DWORD>(-1);
-  }
-  WaitForSingleObject(started.hProcess, ServiceStartTimeoutMs);
-  DWORD code = static_cast<DWORD>(-1);
-  GetExitCodeProcess(started.hProcess, &code);
-  CloseHandle(started.hProcess);
-  CloseHandle(started.hThread);
-  return code;
+  ProgramProcess sender;
+  if (!sender.Start(BuildFolder(), L"tvQ41Send.exe", arguments)) return static_cast<DWORD>(-1);
+  return static_cast<DWORD>(sender.WaitForExit(ServiceStartTimeoutMs));
 }
 
 struct SenderCase {

@@ -1,0 +1,105 @@
+// Events posted with the event sender to the real service, which closes and
+// starts real popup boxes on the X server.
+#include <gtest/gtest.h>
+
+#include "common/popup_identity.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/program_process.h"
+#include "tests/support/service_process.h"
+#include "tests/support/waiting.h"
+#include "tests/support/x_mouse.h"
+
+namespace {
+
+constexpr DWORD PopupTimeoutMs = 10000;
+// After a change is seen, how long a test watches for a further, unwanted one.
+constexpr DWORD SettleMs = 500;
+
+std::wstring NewPrinterTitleText() {
+  return GetACP() == 936 ? L"\u53d1\u73b0\u65b0\u6253\u5370\u673a" : L"Discover new printer";
+}
+
+class EndToEnd : public testing::Test {
+ protected:
+  void SetUp() override {
+    // A pointer left over the corner by an earlier test would hover the popups.
+    XMouse::MoveTo(100, 100);
+    folder_ = MakeTestFolder(CurrentTestName(), {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"}});
+    ASSERT_TRUE(service_.Start(folder_));
+  }
+  void TearDown() override {
+    if (!service_.IsRunning()) return;
+    Send(L"exit");
+    service_.WaitForExit(ServiceStartTimeoutMs);
+  }
+
+  void Send(const std::wstring& arguments) {
+    ProgramProcess sender;
+    ASSERT_TRUE(sender.Start(BuildFolder(), L"tvQ41Send.exe", arguments));
+    EXPECT_EQ(sender.WaitForExit(PopupTimeoutMs), 0) << "tvQ41Send " << std::string(arguments.begin(), arguments.end());
+  }
+
+  // The visible popups with `title`.
+  static std::vector<HWND> Popups(const std::wstring& title) {
+    std::vector<HWND> found;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, PopupClassName, title.c_str())) != nullptr;) {
+      if (IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
+  }
+
+  static bool WaitForPopups(const std::wstring& title, size_t count) {
+    const bool reached = WaitUntil([&] { return Popups(title).size() == count; }, PopupTimeoutMs);
+    Sleep(SettleMs);
+    return reached && Popups(title).size() == count;
+  }
+
+  std::wstring folder_;
+  ServiceProcess service_;
+};
+
+const std::wstring TitleA = L"Printer A  V1.0.0";
+const std::wstring TitleB = L"Printer B  V1.0.0";
+
+TEST_F(EndToEnd, PopupsOfTwoPrintersStayAndAnewEventReplacesOnlyItsPrintersPopup) {
+  Send(L"connect \"Printer A\"");
+  ASSERT_TRUE(WaitForPopups(TitleA, 1));
+  Send(L"connect \"Printer B\"");
+  ASSERT_TRUE(WaitForPopups(TitleB, 1));
+  EXPECT_EQ(Popups(TitleA).size(), 1u);
+
+  const HWND firstA = Popups(TitleA)[0];
+  Send(L"labelmore \"Printer A\"");
+  EXPECT_FALSE(IsWindow(firstA)) << "the earlier popup of A is closed before the new one comes";
+  ASSERT_TRUE(WaitForPopups(TitleA, 1));
+  EXPECT_NE(Popups(TitleA)[0], firstA);
+  EXPECT_EQ(Popups(TitleB).size(), 1u);
+
+  Send(L"normal \"Printer A\"");
+  EXPECT_TRUE(WaitForPopups(TitleA, 0));
+  EXPECT_EQ(Popups(TitleB).size(), 1u);
+}
+
+TEST_F(EndToEnd, NewPrinterPopupShowsOnceAndGoesOnCloseNewDev) {
+  Send(L"newconnect");
+  ASSERT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+  Send(L"newconnect");
+  EXPECT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+  Send(L"closeNewDev");
+  EXPECT_TRUE(WaitForPopups(NewPrinterTitleText(), 0));
+}
+
+TEST_F(EndToEnd, ExitClosesEveryPopupAndEndsTheService) {
+  Send(L"connect \"Printer A\"");
+  Send(L"disconnect \"Printer B\"");
+  Send(L"newconnect");
+  ASSERT_TRUE(WaitForPopups(TitleA, 1));
+  ASSERT_TRUE(WaitForPopups(TitleB, 1));
+  ASSERT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+
+  Send(L"exit");
+  EXPECT_EQ(FindWindowW(PopupClassName, nullptr), nullptr);
+  EXPECT_EQ(service_.WaitForExit(ServiceStartTimeoutMs), 0);
+}
+
+}  // namespace
