@@ -5,6 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-packages.sh"
 "$root/scripts/build.sh"
+"$root/scripts/chinese-locale.sh"
 
 source "$root/scripts/wine-session.sh"
 trap stop_wine_session EXIT
