@@ -6,6 +6,10 @@
 
 namespace {
 
+// A hand holds a button down for a moment; a press and release sent back to
+// back are sometimes merged or lost on their way through Wine.
+constexpr DWORD ButtonPauseMs = 100;
+
 // Wine runs Unix programs named by their path on drive Z:.
 void RunXdotool(const std::wstring& arguments) {
   std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;
@@ -34,8 +38,15 @@ void MoveTo(int x, int y) {
   }, 2000);
 }
 
-void Press() { RunXdotool(L"mousedown 1"); }
-void Release() { RunXdotool(L"mouseup 1"); }
+void Press() {
+  RunXdotool(L"mousedown 1");
+  Sleep(ButtonPauseMs);
+}
+
+void Release() {
+  RunXdotool(L"mouseup 1");
+  Sleep(ButtonPauseMs);
+}
 
 void ClickAt(int x, int y) {
   MoveTo(x, y);
