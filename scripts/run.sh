@@ -9,12 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 shots="$root/out/screenshots"
 installed="$root/out/installed"
 
-"$root/scripts/install-packages.sh"
-"$root/scripts/build.sh"
-"$root/scripts/chinese-locale.sh"
-
+"$root/scripts/setup.sh"
 source "$root/scripts/wine-session.sh"
-trap stop_wine_session EXIT
 start_wine_session "$root/build/wine-prefix"
 
 rm -rf "$installed" "$shots"

@@ -3,12 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-"$root/scripts/install-packages.sh"
-"$root/scripts/build.sh"
-"$root/scripts/chinese-locale.sh"
-
+"$root/scripts/setup.sh"
 source "$root/scripts/wine-session.sh"
-trap stop_wine_session EXIT
 start_wine_session "$root/build/wine-prefix"
 # A test that fails is run once more before the run counts as failed: on this
 # shared machine a Wine process now and then dies before it starts. ctest

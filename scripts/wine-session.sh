@@ -67,7 +67,9 @@ wine_reg() {
   "$WINE64" reg add "$1" "${name[@]}" /t "$3" /d "$4" /f >/dev/null 2>&1
 }
 
+# Everything it starts is stopped again when the calling script ends.
 start_wine_session() {
+  trap stop_wine_session EXIT
   export WINEPREFIX=$1
   start_display
   prepare_prefix

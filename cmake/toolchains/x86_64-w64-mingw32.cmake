@@ -1,17 +1,7 @@
-# Cross build for x86_64 Windows with Debian's mingw-w64 "-posix" compilers:
-# the default win32-thread-model compilers cannot build GoogleTest.
-set(CMAKE_SYSTEM_NAME Windows)
+# The same sources for 64-bit Windows: the build the tests run, through
+# 64-bit Wine, since this kernel cannot execute 32-bit code.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(MINGW_TRIPLET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 
-set(CMAKE_C_COMPILER   x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# This build is the one the tests run: through 64-bit Wine, since this kernel
-# cannot execute 32-bit code.
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

@@ -47,3 +47,10 @@ bool BoxTest::WaitForPixel(HWND popup, int x, int y, COLORREF colour) const {
 bool BoxTest::WaitForColourIn(HWND popup, const RECT& rect, COLORREF colour, int tolerance) const {
   return WaitUntil([&] { return Capture(popup).Count(rect, colour, tolerance) > 0; }, BoxTimeoutMs);
 }
+
+void ShownPopupTest::SetUp() {
+  BoxTest::SetUp();
+  WriteReport(L"connect", L"Office");
+  popup_ = ShowPopup(L"Office  V1.0.0");
+  ASSERT_NE(popup_, nullptr);
+}

@@ -51,3 +51,10 @@ class BoxTest : public testing::Test {
   std::wstring folder_;
   ProgramProcess box_;
 };
+
+// A box showing "Printer connected" for printer Office.
+class ShownPopupTest : public BoxTest {
+ protected:
+  void SetUp() override;
+  HWND popup_ = nullptr;
+};

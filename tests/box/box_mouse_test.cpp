@@ -14,13 +14,10 @@ constexpr POINT OnEmptySpace = {100, 12};  // the title: no item
 
 enum class Cell { Normal = 0, Hover = 1, Pressed = 2 };
 
-class PopupMouseTest : public BoxTest {
+class PopupMouseTest : public ShownPopupTest {
  protected:
   void SetUp() override {
-    BoxTest::SetUp();
-    WriteReport(L"connect", L"Office");
-    popup_ = ShowPopup(L"Office  V1.0.0");
-    ASSERT_NE(popup_, nullptr);
+    ShownPopupTest::SetUp();
     GetWindowRect(popup_, &origin_);
     sheet_ = ScreenPixels::FromBitmapResource((folder_ + L"tvQ41Box.exe").c_str(), 129);
   }
@@ -58,7 +55,6 @@ class PopupMouseTest : public BoxTest {
     return info.hCursor;
   }
 
-  HWND popup_ = nullptr;
   RECT origin_ = {};
   ScreenPixels sheet_ = ScreenPixels(RECT{0, 0, 1, 1});
 };

@@ -4,16 +4,7 @@
 
 namespace {
 
-class PopupWindowTest : public BoxTest {
- protected:
-  void SetUp() override {
-    BoxTest::SetUp();
-    WriteReport(L"connect", L"Office");
-    popup_ = ShowPopup(L"Office  V1.0.0");
-    ASSERT_NE(popup_, nullptr);
-  }
-  HWND popup_ = nullptr;
-};
+using PopupWindowTest = ShownPopupTest;
 
 TEST_F(PopupWindowTest, SitsInTheBottomRightCornerOfTheWorkArea) {
   RECT workArea;
