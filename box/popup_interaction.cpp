@@ -109,7 +109,7 @@ LRESULT PopupWindow::OnClick(WPARAM index) {
 
 LRESULT PopupWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefWindowProcW(hwnd, WM_DESTROY, wParam, lParam);
-  delete[] items;
+  HeapFree(GetProcessHeap(), 0, items);
   items = nullptr;
   itemCount = 0;
   pressedIndex = -1;

@@ -4,8 +4,6 @@
 
 #include <shellapi.h>
 
-#include <new>
-
 #include "box/popup_layout.h"
 #include "common/program_paths.h"
 #include "common/scoped_handles.h"
@@ -111,7 +109,9 @@ BOOL PopupWindow::Create(const wchar_t* className, const wchar_t* title, int wid
   HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, className, title, WS_POPUP | WS_SYSMENU, 0, 0,
                                 width, height, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return FALSE;
-  items = new (std::nothrow) PopupItem[PopupItemCount];
+  // From the process heap rather than operator new, which would bring the C++
+  // exception machinery into this small program.
+  items = static_cast<PopupItem*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(PopupItem) * PopupItemCount));
   if (items == nullptr) {
     DestroyWindow(window);
     return FALSE;

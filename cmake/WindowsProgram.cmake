@@ -7,6 +7,8 @@ add_compile_options(-Wall -Wextra -municode)
 # Windows' own. Given here and not only through CMAKE_EXE_LINKER_FLAGS, which a
 # command line can replace silently.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The release build (MinSizeRel) ships without symbols.
+add_link_options($<$<CONFIG:MinSizeRel>:-s>)
 
 # Small programs: no exceptions, no run-time type information.
 set(TVQ41_LEAN_FLAGS -fno-exceptions -fno-rtti)

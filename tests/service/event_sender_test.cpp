@@ -37,6 +37,13 @@ INSTANTIATE_TEST_SUITE_P(Arguments, EventSenderTest,
                                          SenderCase{(L"connect " + TooLong).c_str(), 5, std::nullopt, std::nullopt},
                                          SenderCase{L"", 2, std::nullopt, std::nullopt}));
 
+using EventSenderExitTest = ServiceTest;
+
+TEST_F(EventSenderExitTest, ReturnsOnceTheServiceHasEnded) {
+  EXPECT_EQ(RunSender(L"exit"), 0u);
+  EXPECT_FALSE(service_.IsRunning()) << "the service's files must be free when the sender returns";
+}
+
 TEST(EventSenderWithoutService, ExitsWithNoServiceCode) {
   ASSERT_FALSE(PipeIsServed());
   EXPECT_EQ(RunSender(L"connect A"), 3u);

@@ -2,8 +2,9 @@
 // Posts one event message to the running status service, the way the printer
 // driver's status reporter does: the event name, "_" and the printer name in
 // the ANSI code page. Without a printer the message is the event name alone.
-// Exit code 0 once the service has taken the event; otherwise a one-line
-// reason on standard error and a nonzero code.
+// Exit code 0 once the service has taken the event (for "exit": once the
+// service has ended, so that its files are free); otherwise a one-line reason
+// on standard error and a nonzero code.
 #include <windows.h>
 
 #include "tools/event_sender/pipe_client.h"
@@ -12,7 +13,10 @@ namespace {
 
 constexpr DWORD MaxMessageBytes = 256;
 
-enum ExitCode { Sent = 0, Usage = 2, NoService = 3, WriteFailed = 4, BadMessage = 5 };
+enum ExitCode { Sent = 0, Usage = 2, NoService = 3, WriteFailed = 4, BadMessage = 5, StillRunning = 6 };
+
+// The service ends about a second after it has let the "exit" client go.
+constexpr DWORD ServiceEndWaitMs = 5000;
 
 int Fail(int code, const char* reason, DWORD error = 0) {
   char line[160];
@@ -53,5 +57,8 @@ int wmain(int argc, wchar_t** argv) {
   const PostOutcome outcome = PostEventMessage(message, static_cast<DWORD>(length));
   if (outcome.result == PostResult::NoService) return Fail(NoService, "no status service listens on the pipe", outcome.error);
   if (outcome.result == PostResult::WriteFailed) return Fail(WriteFailed, "the message could not be written", outcome.error);
+  if (lstrcmpW(argv[1], L"exit") == 0 && !WaitForServiceEnd(ServiceEndWaitMs)) {
+    return Fail(StillRunning, "the service took \"exit\" but has not ended");
+  }
   return Sent;
 }

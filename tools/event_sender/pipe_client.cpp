@@ -38,3 +38,12 @@ PostOutcome PostEventMessage(const void* bytes, DWORD length, DWORD busyWaitMs) 
   CloseHandle(pipe);
   return {PostResult::Delivered, ERROR_SUCCESS};
 }
+
+bool WaitForServiceEnd(DWORD timeoutMs) {
+  constexpr DWORD pollMs = 20;
+  for (DWORD waited = 0;; waited += pollMs) {
+    if (!WaitNamedPipeW(ServicePipeName, 1) && GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+    if (waited >= timeoutMs) return false;
+    Sleep(pollMs);
+  }
+}

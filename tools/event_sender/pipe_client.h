@@ -23,3 +23,7 @@ struct PostOutcome {
 // Connects, writes `length` bytes in one write and waits until the service has
 // disconnected, which it does once the event has been carried out.
 PostOutcome PostEventMessage(const void* bytes, DWORD length, DWORD busyWaitMs = BusyPipeWaitMs);
+
+// The service holds its pipe until its process ends: true once the pipe is
+// gone, false when it is still there after `timeoutMs`.
+bool WaitForServiceEnd(DWORD timeoutMs);
