@@ -40,3 +40,24 @@ void ParseEventMessage(const char (&buffer)[MessageCapacity], UINT codePage, Eve
   FillField(message.printerField, printer, kept);
   message.printerCut = kept < printerLength;
 }
+
+bool ConvertPrinterName(const char (&printerField)[FieldCapacity], UINT codePage,
+                        wchar_t (&printerName)[FieldCapacity]) {
+  printerName[0] = L'\0';
+  for (const char* byte = printerField; *byte != '\0'; ++byte) {
+    const auto value = static_cast<unsigned char>(*byte);
+    if (value < 0x20 || value == 0x7F) return false;
+  }
+  if (printerField[0] == '\0') return true;
+  if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, printerField, -1, printerName, FieldCapacity) == 0) {
+    printerName[0] = L'\0';
+    return false;
+  }
+  char roundTrip[FieldCapacity * 2];
+  const int bytes = WideCharToMultiByte(codePage, 0, printerName, -1, roundTrip, sizeof roundTrip, nullptr, nullptr);
+  if (bytes == 0 || lstrcmpA(roundTrip, printerField) != 0) {
+    printerName[0] = L'\0';
+    return false;
+  }
+  return true;
+}

@@ -19,3 +19,10 @@ struct EventMessage {
 // 99 bytes is cut at the last whole character of `codePage` that fits, so that
 // no lone lead byte of a double-byte character is left at its end.
 void ParseEventMessage(const char (&buffer)[MessageCapacity], UINT codePage, EventMessage& message);
+
+// The printer name in UTF-16, or false when the message must be dropped: a
+// control byte (CR or LF would forge lines in "box.ini") or bytes that do not
+// convert to UTF-16 and back unchanged (the report file holds the name in the
+// code page; only an exact round trip gives the box the service's title).
+bool ConvertPrinterName(const char (&printerField)[FieldCapacity], UINT codePage,
+                        wchar_t (&printerName)[FieldCapacity]);

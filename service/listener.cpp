@@ -14,6 +14,7 @@ constexpr DWORD PipeBufferSize = 4096;
 constexpr DWORD BusyClientWaitMs = 3000;
 
 const wchar_t* NewPrinterTitleText = L"";
+// The status reporter runs on this machine; nothing from another one may post events.
 HANDLE Pipe = INVALID_HANDLE_VALUE;
 // The pipe is opened for overlapped I/O only so that a read can be given up
 // after StalledClientTimeoutMs; every wait below still blocks the listener.
@@ -24,7 +25,7 @@ void PrepareListener() {
   GetProgramFolder(ServiceFolder);
   MakeReportPath(ServiceFolder, ReportPath);
   Pipe = CreateNamedPipeW(PipeName, PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-                          PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT,
+                          PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
                           PIPE_UNLIMITED_INSTANCES, PipeBufferSize, PipeBufferSize, BusyClientWaitMs,
                           nullptr);
   PipeIoEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -65,8 +66,8 @@ bool ReadMessage(char (&buffer)[MessageCapacity]) {
 bool HandleMessage(const char (&buffer)[MessageCapacity]) {
   EventMessage message;
   ParseEventMessage(buffer, CP_THREAD_ACP, message);
-  wchar_t printerName[FieldCapacity] = L"";
-  MultiByteToWideChar(CP_THREAD_ACP, 0, message.printerField, -1, printerName, FieldCapacity);
+  wchar_t printerName[FieldCapacity];
+  if (!ConvertPrinterName(message.printerField, CP_THREAD_ACP, printerName)) return false;
   wchar_t popupTitle[TitleCapacity];
   FormatPopupTitle(popupTitle, printerName);
   return DispatchEvent({message.eventField, printerName, popupTitle, NewPrinterTitleText, message.printerCut});

@@ -74,6 +74,23 @@ INSTANTIATE_TEST_SUITE_P(Clients, MisbehavingClientTest,
                          testing::Values(Misbehaviour::ClosesAtOnce, Misbehaviour::Stalls,
                                          Misbehaviour::WritesInTwoParts));
 
+// A printer name with control bytes could write further lines, keys or
+// sections into "box.ini"; such a message is dropped whole.
+class ForgeryTest : public ServiceTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(ForgeryTest, LeavesTheReportWithExactlyItsTwoKeys) {
+  Send("connect_Before");
+  Send(GetParam());
+  Send("poweroff_After");
+  EXPECT_EQ(ReadWholeFile(folder_ + L"box.ini"), "[REPORT]\r\nTYPE=poweroff\r\nPRINTER=Before\r\n");
+  EXPECT_EQ(SettledLaunches(2).size(), 2u) << "the dropped message started no box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ForgeryTest,
+                         testing::Values("connect_A\r\nTYPE=forged", "connect_A\n[OTHER]\nKEY=1",
+                                         "disconnect_A\rPRINTER=forged", "connect_\r\n", "addNewDev_A\tB",
+                                         "connect_A\x1A"));
+
 TEST_F(ServiceTest, StalledClientIsLetGoAfterItsTimeOut) {
   HANDLE client = CreateFileW(ServicePipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(client, INVALID_HANDLE_VALUE);

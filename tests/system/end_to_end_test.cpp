@@ -102,4 +102,28 @@ TEST_F(EndToEnd, ExitClosesEveryPopupAndEndsTheService) {
   EXPECT_EQ(service_.WaitForExit(ServiceStartTimeoutMs), 0);
 }
 
+// Whatever printer name the service takes, the box must title its popup
+// exactly as the service does, or the service could never close it.
+class TitleRoundTrip : public EndToEnd, public testing::WithParamInterface<std::string> {};
+
+TEST_P(TitleRoundTrip, ServiceClosesThePopupItsEventShowed) {
+  const std::string& name = GetParam();
+  wchar_t wide[100] = L"";
+  MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, 100);
+  const std::wstring title = std::wstring(wide) + L"  V1.0.0";
+
+  ASSERT_EQ(Post("connect_" + name).result, PostResult::Delivered);
+  ASSERT_TRUE(WaitForPopups(title, 1)) << "the box titled its popup otherwise";
+  ASSERT_EQ(Post("normal_" + name).result, PostResult::Delivered);
+  EXPECT_TRUE(Popups(title).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TitleRoundTrip,
+    testing::Values(" leading space", "trailing space ", "   ", "\"double quoted\"", "'single quoted'",
+                    "\"inner\" and \"outer\"", "'", "[section]", "key=value", ";comment", "%s %d %n",
+                    std::string(99, 'n'), "A_B_C",
+                    // GB 2312 bytes: Chinese under code page 936, Latin letters under 1252
+                    "\xB1\xEA\xC7\xA9\xB4\xF2\xD3\xA1\xBB\xFA"));
+
 }  // namespace

@@ -72,4 +72,36 @@ INSTANTIATE_TEST_SUITE_P(Messages, SplitTest, testing::ValuesIn(SplitCases),
                            return name;
                          });
 
+struct ConversionCase {
+  const char* label;
+  std::string printerField;
+  UINT codePage;
+  bool accepted;
+  std::wstring printerName;
+};
+
+const ConversionCase ConversionCases[] = {
+    {"plain", "Office Label", Latin, true, L"Office Label"},
+    {"empty", "", Latin, true, L""},
+    {"latin high bytes", "Caf\xE9 \xA7", Latin, true, L"Caf\u00E9 \u00A7"},
+    {"chinese", Dayin, SimplifiedChinese, true, L"\u6253\u5370"},
+    {"carriage return", "A\r[X]", Latin, false, L""},
+    {"line feed", "A\nTYPE=forged", Latin, false, L""},
+    {"tab", "A\tB", Latin, false, L""},
+    {"escape", "A\x1B", Latin, false, L""},
+    {"delete", "A\x7F", Latin, false, L""},
+    {"lone lead byte at the end", "A\xB4", SimplifiedChinese, false, L""},
+    {"lead byte before a byte that cannot trail it", "\xB4\x20", SimplifiedChinese, false, L""},
+};
+
+TEST(PrinterName, IsAcceptedOnlyWhenItComesBackUnchanged) {
+  for (const ConversionCase& c : ConversionCases) {
+    char field[FieldCapacity] = {};
+    std::copy(c.printerField.begin(), c.printerField.end(), field);
+    wchar_t name[FieldCapacity];
+    EXPECT_EQ(ConvertPrinterName(field, c.codePage, name), c.accepted) << c.label;
+    EXPECT_EQ(std::wstring(name), c.printerName) << c.label;
+  }
+}
+
 }  // namespace
