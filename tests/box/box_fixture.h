@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/support/program_folder.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/program_process.h"
 #include "tests/support/screen_pixels.h"
 

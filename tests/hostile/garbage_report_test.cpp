@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/popup_identity.h"
-#include "tests/support/program_folder.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/program_process.h"
 #include "tests/support/waiting.h"
 
@@ -54,7 +54,7 @@ class GarbageReportTest : public testing::TestWithParam<GarbageCase> {};
 TEST_P(GarbageReportTest, ShowsTheRightPopupOrNothingAndEndsWithZero) {
   const GarbageCase& c = GetParam();
   const std::wstring folder = MakeTestFolder(CurrentTestName(), {{L"tvQ41Box.exe", L"tvQ41Box.exe"}});
-  WriteWholeFile(folder + L"box.ini", c.contents);
+  ASSERT_TRUE(WriteWholeFile(folder + L"box.ini", c.contents));
   ProgramProcess box;
   ASSERT_TRUE(box.Start(folder, L"tvQ41Box.exe"));
   if (c.title) {

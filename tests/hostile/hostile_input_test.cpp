@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/popup_identity.h"
-#include "tests/support/program_folder.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/service_process.h"
 #include "tests/support/standin_popup.h"
 #include "tests/support/waiting.h"

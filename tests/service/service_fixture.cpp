@@ -31,7 +31,9 @@ void ServiceTest::StartService(const std::wstring& serviceFolder) {
   ASSERT_TRUE(service_.Start(serviceFolder)) << "the service did not serve its pipe";
 }
 
-void ServiceTest::WriteReportFile(const std::string& contents) const { WriteWholeFile(folder_ + L"box.ini", contents); }
+void ServiceTest::WriteReportFile(const std::string& contents) const {
+  ASSERT_TRUE(WriteWholeFile(folder_ + L"box.ini", contents));
+}
 
 void ServiceTest::Send(const std::string& message) {
   const PostOutcome outcome = Post(message);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/program_folder.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/report_file.h"
 #include "tests/support/service_process.h"
 

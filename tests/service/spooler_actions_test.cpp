@@ -46,7 +46,7 @@ class SpoolerTest : public ServiceTest {
       std::snprintf(numbers, sizeof numbers, "\t%lx\t%lu\t%lu\n", p.attributes, p.jobs, p.getDelayMs);
       text += p.name + "\t" + p.port + numbers;
     }
-    WriteWholeFile(folder_ + L"spooler.txt", text);
+    ASSERT_TRUE(WriteWholeFile(folder_ + L"spooler.txt", text));
     StartService();
   }
 

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include "common/program_paths.h"
 
 namespace {
@@ -34,27 +32,19 @@ std::wstring BuildFolder() {
   return folder;
 }
 
-std::wstring MakeTestFolder(const std::wstring& name, const std::vector<ProgramCopy>& files) {
-  const std::wstring work = BuildFolder() + L"work\\";
-  CreateDirectoryW(work.c_str(), nullptr);
-  const std::wstring folder = work + name + L"\\";
+bool MakeProgramFolder(const std::wstring& area, const std::wstring& name, const std::vector<ProgramCopy>& files,
+                       std::wstring& folder) {
+  const std::wstring areaFolder = BuildFolder() + area + L"\\";
+  CreateDirectoryW(areaFolder.c_str(), nullptr);
+  folder = areaFolder + name + L"\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   RemoveFolderContents(folder);
+  bool copied = true;
   for (const ProgramCopy& file : files) {
     const std::wstring from = BuildFolder() + file.builtName;
-    EXPECT_TRUE(CopyFileW(from.c_str(), (folder + file.installedName).c_str(), FALSE))
-        << "cannot copy " << std::string(from.begin(), from.end());
+    copied = CopyFileW(from.c_str(), (folder + file.installedName).c_str(), FALSE) && copied;
   }
-  return folder;
-}
-
-std::wstring CurrentTestName() {
-  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(info->test_suite_name()) + "." + info->name();
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
-  return std::wstring(name.begin(), name.end());
+  return copied;
 }
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -71,10 +61,11 @@ std::string ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
-void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
+  return wrote && written == bytes.size();
 }

@@ -1,5 +1,4 @@
-// Where the built programs are, and a fresh folder of copies for each test, so
-// that every test has its own "box.ini" and its own stand-ins.
+// Where the built programs are, fresh folders of copies of them, and whole files.
 #pragma once
 
 #include <string>
@@ -13,13 +12,11 @@ struct ProgramCopy {
   std::wstring installedName; // name in the test's folder
 };
 
-// Empties (or makes) BuildFolder()\work\<name>\ and copies the files into it.
-// Returns the folder with its trailing backslash.
-std::wstring MakeTestFolder(const std::wstring& name, const std::vector<ProgramCopy>& files);
-
-// A folder name for the running test: <suite>.<test>, with '/' of parameterised names replaced.
-std::wstring CurrentTestName();
+// Empties (or makes) BuildFolder()\<area>\<name>\ and copies the files into
+// it; `folder` receives it with its trailing backslash. False when a copy failed.
+bool MakeProgramFolder(const std::wstring& area, const std::wstring& name, const std::vector<ProgramCopy>& files,
+                       std::wstring& folder);
 
 bool FileExists(const std::wstring& path);
 std::string ReadWholeFile(const std::wstring& path);
-void WriteWholeFile(const std::wstring& path, const std::string& bytes);
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes);

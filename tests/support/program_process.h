@@ -19,6 +19,7 @@ class ProgramProcess {
   void Terminate();
   bool IsRunning() const;
   DWORD ProcessId() const { return processId_; }
+  HANDLE Handle() const { return process_; }
 
  private:
   HANDLE process_ = nullptr;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/popup_identity.h"
-#include "tests/support/program_folder.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/program_process.h"
 #include "tests/support/service_process.h"
 #include "tests/support/waiting.h"
