@@ -34,9 +34,10 @@ void PrepareListener() {
 
 // Finishes an overlapped call: waits up to `timeoutMs`, then gives the I/O up.
 bool CompleteIo(BOOL started, OVERLAPPED& io, DWORD timeoutMs, DWORD& bytes) {
-  if (started) return GetOverlappedResult(Pipe, &io, &bytes, FALSE) != FALSE;
-  if (GetLastError() != ERROR_IO_PENDING) return false;
-  if (WaitForSingleObject(io.hEvent, timeoutMs) != WAIT_OBJECT_0) CancelIo(Pipe);
+  if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+  if (!started && timeoutMs != INFINITE && WaitForSingleObject(io.hEvent, timeoutMs) != WAIT_OBJECT_0) {
+    CancelIo(Pipe);
+  }
   return GetOverlappedResult(Pipe, &io, &bytes, TRUE) != FALSE;
 }
 
