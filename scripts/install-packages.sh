@@ -8,6 +8,7 @@ packages=(
   googletest
   wine64 xvfb xauth xdotool imagemagick fonts-wine
   locales fonts-wqy-microhei
+  wixl msitools
 )
 
 missing=()
