@@ -77,6 +77,9 @@ start_wine_session() {
   # program; one persistent server, warmed up by wineboot, saves ~3 s a program.
   "$WINESERVER64" -p
   "$WINE64" wineboot >/dev/null 2>&1
+  # Wine closes an idle virtual desktop, after which every popup is slower.
+  local keeper="$SCRIPTS_DIR/../build/x64/bin/wine_desktop_keeper.exe"
+  if [ -f "$keeper" ]; then "$WINE64" "$keeper" >/dev/null 2>&1 & fi
 }
 
 stop_wine_session() {
