@@ -11,7 +11,7 @@
 
 #include "bench/figures.h"
 #include "bench/process_sample.h"
-#include "tests/support/program_folder.h"
+#include "bench/bench_folder.h"
 #include "tests/support/program_process.h"
 
 namespace {
@@ -44,11 +44,9 @@ Start TimeStart(const std::wstring& folder, const wchar_t* program) {
 int main(int argc, char** argv) {
   const int starts = argc > 1 ? std::atoi(argv[1]) : DefaultStarts;
   std::wstring folder;
-  if (!MakeProgramFolder(L"bench", L"box_startup",
-                         {{L"tvQ41Box.exe", L"tvQ41Box.exe"}, {L"bench_bare_popup.exe", L"bench_bare_popup.exe"}},
-                         folder) ||
-      !WriteWholeFile(folder + L"box.ini", "[REPORT]\r\nTYPE=connect\r\nPRINTER=Office Label\r\n")) {
-    std::fprintf(stderr, "bench_box_startup: cannot prepare the folder\n");
+  if (!PrepareBenchFolder("box_startup",
+                          {{L"tvQ41Box.exe", L"tvQ41Box.exe"}, {L"bench_bare_popup.exe", L"bench_bare_popup.exe"}},
+                          folder, "[REPORT]\r\nTYPE=connect\r\nPRINTER=Office Label\r\n")) {
     return 1;
   }
   std::vector<double> box, bare;

@@ -11,9 +11,7 @@
 #include <vector>
 
 #include "bench/figures.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/program_process.h"
-#include "tests/support/service_process.h"
+#include "bench/bench_folder.h"
 
 namespace {
 
@@ -36,15 +34,9 @@ std::vector<std::unique_ptr<ProgramProcess>> ShowBoxes(const std::wstring& folde
 int main(int argc, char** argv) {
   const int repeats = argc > 1 ? std::atoi(argv[1]) : DefaultRepeats;
   std::wstring folder;
-  if (!MakeProgramFolder(L"bench", L"closing", {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"}},
-                         folder) ||
-      !WriteWholeFile(folder + L"box.ini", "[REPORT]\r\nTYPE=connect\r\nPRINTER=Closing\r\n")) {
-    std::fprintf(stderr, "bench_closing: cannot prepare the folder\n");
-    return 1;
-  }
   ServiceProcess service;
-  if (!service.Start(folder)) {
-    std::fprintf(stderr, "bench_closing: the service did not start\n");
+  if (!PrepareBenchFolder("closing", ServiceAndBox, folder, "[REPORT]\r\nTYPE=connect\r\nPRINTER=Closing\r\n") ||
+      !StartBenchService("closing", service, folder)) {
     return 1;
   }
   std::printf("closing: popups of one title closed by the service, median of %d\n", repeats);

@@ -13,8 +13,7 @@
 
 #include "bench/figures.h"
 #include "common/popup_identity.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/service_process.h"
+#include "bench/bench_folder.h"
 #include "tests/support/waiting.h"
 
 namespace {
@@ -68,19 +67,11 @@ double BareLatency(const std::wstring& folder) {
 
 int main(int argc, char** argv) {
   const int events = argc > 1 ? std::atoi(argv[1]) : DefaultEvents;
+  std::vector<ProgramCopy> files = ServiceAndBox;
+  files.push_back({L"bench_bare_popup.exe", L"bench_bare_popup.exe"});
   std::wstring folder;
-  if (!MakeProgramFolder(L"bench", L"latency",
-                         {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"},
-                          {L"bench_bare_popup.exe", L"bench_bare_popup.exe"}},
-                         folder)) {
-    std::fprintf(stderr, "bench_latency: cannot copy the programs\n");
-    return 1;
-  }
   ServiceProcess service;
-  if (!service.Start(folder)) {
-    std::fprintf(stderr, "bench_latency: the service did not start\n");
-    return 1;
-  }
+  if (!PrepareBenchFolder("latency", files, folder) || !StartBenchService("latency", service, folder)) return 1;
   std::vector<double> popup, bare;
   for (int i = 0; i < WarmUpEvents + events; ++i) {
     const double box = ServiceLatency();

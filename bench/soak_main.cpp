@@ -8,8 +8,7 @@
 #include <string>
 
 #include "bench/process_sample.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/service_process.h"
+#include "bench/bench_folder.h"
 
 namespace {
 
@@ -41,16 +40,8 @@ void PrintRow(const char* what, long long before, long long after) {
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : DefaultMessages;
   std::wstring folder;
-  if (!MakeProgramFolder(L"bench", L"soak", {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"}},
-                         folder)) {
-    std::fprintf(stderr, "bench_soak: cannot copy the programs\n");
-    return 1;
-  }
   ServiceProcess service;
-  if (!service.Start(folder)) {
-    std::fprintf(stderr, "bench_soak: the service did not start\n");
-    return 1;
-  }
+  if (!PrepareBenchFolder("soak", ServiceAndBox, folder) || !StartBenchService("soak", service, folder)) return 1;
   PostMix(WarmUpMessages);
   const ProcessSample before = SampleProcess(service.Handle(), service.ProcessId());
   const ULONGLONG start = GetTickCount64();

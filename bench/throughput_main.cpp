@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "bench/figures.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/service_process.h"
+#include "bench/bench_folder.h"
 #include "tests/support/waiting.h"
 
 namespace {
@@ -66,10 +65,9 @@ void Report(const char* what, const Run& run, const Run& floor) {
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : DefaultMessages;
   std::wstring folder;
-  if (!MakeProgramFolder(L"bench", L"throughput",
-                         {{L"tvSer.exe", L"tvSer.exe"}, {L"bench_bare_pipe_server.exe", L"bench_bare_pipe_server.exe"}},
-                         folder)) {
-    std::fprintf(stderr, "bench_throughput: cannot copy the programs\n");
+  if (!PrepareBenchFolder("throughput",
+                          {{L"tvSer.exe", L"tvSer.exe"}, {L"bench_bare_pipe_server.exe", L"bench_bare_pipe_server.exe"}},
+                          folder)) {
     return 1;
   }
   Run bare, normal, unknown;
