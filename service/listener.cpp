@@ -14,7 +14,6 @@ constexpr DWORD PipeBufferSize = 4096;
 constexpr DWORD BusyClientWaitMs = 3000;
 
 const wchar_t* NewPrinterTitleText = L"";
-// The status reporter runs on this machine; nothing from another one may post events.
 HANDLE Pipe = INVALID_HANDLE_VALUE;
 // The pipe is opened for overlapped I/O only so that a read can be given up
 // after StalledClientTimeoutMs; every wait below still blocks the listener.
@@ -24,6 +23,7 @@ void PrepareListener() {
   NewPrinterTitleText = NewPrinterTitle(UsesChinese(GetACP()));
   GetProgramFolder(ServiceFolder);
   MakeReportPath(ServiceFolder, ReportPath);
+  // The status reporter runs on this machine; nothing from another one may post events.
   Pipe = CreateNamedPipeW(PipeName, PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
                           PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
                           PIPE_UNLIMITED_INSTANCES, PipeBufferSize, PipeBufferSize, BusyClientWaitMs,
