@@ -69,7 +69,7 @@ TEST_F(EndToEnd, PopupsOfTwoPrintersStayAndAnewEventReplacesOnlyItsPrintersPopup
   EXPECT_EQ(Popups(TitleA).size(), 1u);
 
   const HWND firstA = Popups(TitleA)[0];
-  Send(L"labelmore \"Printer A\"");
+  Send(L"connect \"Printer A\"");
   EXPECT_FALSE(IsWindow(firstA)) << "the earlier popup of A is closed before the new one comes";
   ASSERT_TRUE(WaitForPopups(TitleA, 1));
   EXPECT_NE(Popups(TitleA)[0], firstA);
