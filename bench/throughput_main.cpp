@@ -56,8 +56,9 @@ void ThroughBareServer(const std::wstring& folder, int count, Run& run) {
 void Report(const char* what, const Run& run, const Run& floor) {
   PrintFigure(what, Median(run.ratePerRound), Median(floor.ratePerRound), "ev/s", ">= 0.90",
               Median(run.ratePerRound) >= Goal * Median(floor.ratePerRound));
-  std::printf("  %-34s p10 %.3f ms (floor %.3f), p50 %.3f ms (floor %.3f)\n", "  one event", Percentile(run.eventMs, 10),
-              Percentile(floor.eventMs, 10), Percentile(run.eventMs, 50), Percentile(floor.eventMs, 50));
+  std::printf("  %-34s p10 %.3f ms (floor %.3f), p50 %.3f ms (floor %.3f)\n", "  one event",
+              Percentile(run.eventMs, 10), Percentile(floor.eventMs, 10), Percentile(run.eventMs, 50),
+              Percentile(floor.eventMs, 50));
 }
 
 }  // namespace
@@ -65,9 +66,9 @@ void Report(const char* what, const Run& run, const Run& floor) {
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : DefaultMessages;
   std::wstring folder;
-  if (!PrepareBenchFolder("throughput",
-                          {{L"tvSer.exe", L"tvSer.exe"}, {L"bench_bare_pipe_server.exe", L"bench_bare_pipe_server.exe"}},
-                          folder)) {
+  const std::vector<ProgramCopy> files = {{L"tvSer.exe", L"tvSer.exe"},
+                                         {L"bench_bare_pipe_server.exe", L"bench_bare_pipe_server.exe"}};
+  if (!PrepareBenchFolder("throughput", files, folder)) {
     return 1;
   }
   Run bare, normal, unknown;

@@ -55,8 +55,12 @@ int wmain(int argc, wchar_t** argv) {
   if (!built) return Fail(BadMessage, "the message does not fit in 256 bytes of the ANSI code page");
 
   const PostOutcome outcome = PostEventMessage(message, static_cast<DWORD>(length));
-  if (outcome.result == PostResult::NoService) return Fail(NoService, "no status service listens on the pipe", outcome.error);
-  if (outcome.result == PostResult::WriteFailed) return Fail(WriteFailed, "the message could not be written", outcome.error);
+  if (outcome.result == PostResult::NoService) {
+    return Fail(NoService, "no status service listens on the pipe", outcome.error);
+  }
+  if (outcome.result == PostResult::WriteFailed) {
+    return Fail(WriteFailed, "the message could not be written", outcome.error);
+  }
   if (lstrcmpW(argv[1], L"exit") == 0 && !WaitForServiceEnd(ServiceEndWaitMs)) {
     return Fail(StillRunning, "the service took \"exit\" but has not ended");
   }
