@@ -3,8 +3,10 @@
 // service's pipe name and with its pipe settings.
 #include <windows.h>
 
+#include "common/service_pipe.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\tvQ41Pipe", PIPE_ACCESS_DUPLEX,
+  HANDLE pipe = CreateNamedPipeW(ServicePipeName, PIPE_ACCESS_DUPLEX,
                                  PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, PIPE_UNLIMITED_INSTANCES,
                                  4096, 4096, 3000, nullptr);
   if (pipe == INVALID_HANDLE_VALUE) return 1;

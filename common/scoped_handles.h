@@ -1,32 +1,8 @@
-// Scoped owners for the Windows resources the programs open for a moment, so
-// that no early return leaks one. Long-lived handles are plain globals.
+// Scoped owners for the GDI state the box takes for a moment, so that no early
+// return leaves it behind. Long-lived handles are plain fields and globals.
 #pragma once
 
 #include <windows.h>
-
-template <typename Handle, BOOL(WINAPI* Close)(Handle)>
-class UniqueResource {
- public:
-  UniqueResource() = default;
-  explicit UniqueResource(Handle value) : value_(value) {}
-  ~UniqueResource() { reset(); }
-  UniqueResource(const UniqueResource&) = delete;
-  UniqueResource& operator=(const UniqueResource&) = delete;
-
-  Handle get() const { return value_; }
-  explicit operator bool() const { return value_ != nullptr; }
-  void reset(Handle value = nullptr) {
-    if (value_ != nullptr) Close(value_);
-    value_ = value;
-  }
-
- private:
-  Handle value_ = nullptr;
-};
-
-using UniqueHandle = UniqueResource<HANDLE, CloseHandle>;
-using UniqueHdc = UniqueResource<HDC, DeleteDC>;
-using UniqueGdiObject = UniqueResource<HGDIOBJ, DeleteObject>;
 
 // Selects an object into a device context and puts the previous one back.
 class UniqueSelectObject {

@@ -24,7 +24,7 @@ void PrepareListener() {
   GetProgramFolder(ServiceFolder);
   MakeReportPath(ServiceFolder, ReportPath);
   // The status reporter runs on this machine; nothing from another one may post events.
-  Pipe = CreateNamedPipeW(PipeName, PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+  Pipe = CreateNamedPipeW(ServicePipeName, PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
                           PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
                           PIPE_UNLIMITED_INSTANCES, PipeBufferSize, PipeBufferSize, BusyClientWaitMs,
                           nullptr);

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-constexpr wchar_t PipeName[] = L"\\\\.\\pipe\\tvQ41Pipe";
+#include "common/service_pipe.h"
+
 
 // A client that connects and neither writes nor closes would hold the one pipe
 // instance for ever. Its read is given up after this long, well inside the

@@ -5,8 +5,7 @@
 #include "tests/support/x_mouse.h"
 
 void BoxTest::SetUp() {
-  // A pointer left over the corner by an earlier test would hover the new popup.
-  XMouse::MoveTo(AwayFromThePopup.x, AwayFromThePopup.y);
+  XMouse::MoveAwayFromPopups();
   folder_ = MakeTestFolder(CurrentTestName(), {{L"tvQ41Box.exe", L"tvQ41Box.exe"}});
 }
 

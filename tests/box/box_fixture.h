@@ -9,26 +9,18 @@
 
 #include "tests/support/test_folder.h"
 #include "tests/support/program_process.h"
+#include "tests/support/expected_titles.h"
 #include "tests/support/screen_pixels.h"
 
 constexpr DWORD BoxTimeoutMs = 10000;
 constexpr int PopupWidth = 280;
 constexpr int PopupHeight = 80;
-// Screen coordinates far from the bottom-right corner where popups appear.
-constexpr POINT AwayFromThePopup = {100, 100};
 
 // Colours of skin sheet 129 and of the headline.
 constexpr COLORREF FrameBorder = RGB(29, 70, 91);
 constexpr COLORREF BodyColour = RGB(242, 247, 249);
 constexpr COLORREF HeadlineColour = RGB(12, 78, 124);
 constexpr COLORREF HoveredHeadlineColour = RGB(22, 122, 235);
-
-// The test runs under the code page it is given; the boxes it starts inherit it.
-inline bool RunsInChinese() { return GetACP() == 936; }
-
-inline std::wstring NewPrinterTitleText() {
-  return RunsInChinese() ? L"\u53d1\u73b0\u65b0\u6253\u5370\u673a" : L"Discover new printer";
-}
 
 class BoxTest : public testing::Test {
  protected:

@@ -124,7 +124,7 @@ TEST_F(PopupMouseTest, PressOnCloseLeavingThePopupBeforeTheReleaseIsNoClick) {
   MoveTo(OnClose);
   XMouse::Press();
   ASSERT_TRUE(WaitForCloseButton(Cell::Pressed));
-  XMouse::MoveTo(AwayFromThePopup.x, AwayFromThePopup.y);
+  XMouse::MoveTo(XMouse::AwayFromPopups.x, XMouse::AwayFromPopups.y);
   EXPECT_TRUE(WaitForCloseButton(Cell::Normal)) << "leaving clears the press";
   XMouse::Release();
   EXPECT_TRUE(StaysOpen());

@@ -20,7 +20,7 @@ class CatalogueEventTest : public BoxTest, public testing::WithParamInterface<co
 TEST_P(CatalogueEventTest, ShowsAPopupWithTheTitleAndAHeadline) {
   const std::wstring name = GetParam();
   WriteReport(name, L"Office");
-  const std::wstring title = name == L"newconnect" ? NewPrinterTitleText() : L"Office  V1.0.0";
+  const std::wstring title = name == L"newconnect" ? ExpectedNewPrinterTitle() : L"Office  V1.0.0";
   HWND popup = ShowPopup(title);
   ASSERT_NE(popup, nullptr) << "no popup titled as expected";
   // Chinese glyphs come smoothed from the fallback font: their colour is near, not exact.
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BoxTest, NewPrinterPopupIgnoresThePrinterName) {
   WriteReport(L"newconnect", L"Office");
-  EXPECT_NE(ShowPopup(NewPrinterTitleText()), nullptr);
+  EXPECT_NE(ShowPopup(ExpectedNewPrinterTitle()), nullptr);
 }
 
 class QuitMessageTest : public BoxTest, public testing::WithParamInterface<WPARAM> {};

@@ -26,7 +26,7 @@ constexpr DWORD ServedWithinMs = 1000;
 class HostileInputTest : public testing::Test {
  protected:
   void SetUp() override {
-    XMouse::MoveTo(100, 100);  // no pointer over the corner where popups appear
+    XMouse::MoveAwayFromPopups();
     folder_ = MakeTestFolder(CurrentTestName(), {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"}});
     ASSERT_TRUE(service_.Start(folder_));
     servicePid_ = service_.ProcessId();

@@ -4,6 +4,7 @@
 
 #include "common/popup_identity.h"
 #include "tests/support/test_folder.h"
+#include "tests/support/expected_titles.h"
 #include "tests/support/program_process.h"
 #include "tests/support/service_process.h"
 #include "tests/support/waiting.h"
@@ -15,15 +16,11 @@ constexpr DWORD PopupTimeoutMs = 10000;
 // After a change is seen, how long a test watches for a further, unwanted one.
 constexpr DWORD SettleMs = 500;
 
-std::wstring NewPrinterTitleText() {
-  return GetACP() == 936 ? L"\u53d1\u73b0\u65b0\u6253\u5370\u673a" : L"Discover new printer";
-}
 
 class EndToEnd : public testing::Test {
  protected:
   void SetUp() override {
-    // A pointer left over the corner by an earlier test would hover the popups.
-    XMouse::MoveTo(100, 100);
+    XMouse::MoveAwayFromPopups();
     folder_ = MakeTestFolder(CurrentTestName(), {{L"tvSer.exe", L"tvSer.exe"}, {L"tvQ41Box.exe", L"tvQ41Box.exe"}});
     ASSERT_TRUE(service_.Start(folder_));
   }
@@ -82,11 +79,11 @@ TEST_F(EndToEnd, PopupsOfTwoPrintersStayAndAnewEventReplacesOnlyItsPrintersPopup
 
 TEST_F(EndToEnd, NewPrinterPopupShowsOnceAndGoesOnCloseNewDev) {
   Send(L"newconnect");
-  ASSERT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+  ASSERT_TRUE(WaitForPopups(ExpectedNewPrinterTitle(), 1));
   Send(L"newconnect");
-  EXPECT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+  EXPECT_TRUE(WaitForPopups(ExpectedNewPrinterTitle(), 1));
   Send(L"closeNewDev");
-  EXPECT_TRUE(WaitForPopups(NewPrinterTitleText(), 0));
+  EXPECT_TRUE(WaitForPopups(ExpectedNewPrinterTitle(), 0));
 }
 
 TEST_F(EndToEnd, ExitClosesEveryPopupAndEndsTheService) {
@@ -95,7 +92,7 @@ TEST_F(EndToEnd, ExitClosesEveryPopupAndEndsTheService) {
   Send(L"newconnect");
   ASSERT_TRUE(WaitForPopups(TitleA, 1));
   ASSERT_TRUE(WaitForPopups(TitleB, 1));
-  ASSERT_TRUE(WaitForPopups(NewPrinterTitleText(), 1));
+  ASSERT_TRUE(WaitForPopups(ExpectedNewPrinterTitle(), 1));
 
   Send(L"exit");
   EXPECT_EQ(FindWindowW(PopupClassName, nullptr), nullptr);

@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-constexpr wchar_t ServicePipeName[] = L"\\\\.\\pipe\\tvQ41Pipe";
+#include "common/service_pipe.h"
+
 
 // How long a client waits for the one pipe instance when the service is busy
 // with another client.
